@@ -1,0 +1,43 @@
+#pragma once
+// The class library's base error classes and text routines. Nothing here
+// calls Win32, so the routines also build natively (for fuzzing).
+
+#include <exception>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace vcl {
+
+// The base of every error the system raises; carries only its message.
+class Exception : public std::exception {
+public:
+  explicit Exception(std::string Msg) : Message(std::move(Msg)) {}
+  const char* what() const noexcept override { return Message.c_str(); }
+
+  std::string Message;
+};
+
+// Raised to leave a handler without any error being shown.
+class EAbort : public Exception {
+public:
+  EAbort() : Exception("Operation aborted") {}
+};
+
+using TFormatArg = std::variant<std::string, int>;
+
+// Fills "%s", "%d" and indexed forms such as "%0:s" and "%1:d" from Args,
+// and "%%" with a single "%". A placeholder without a matching argument, or
+// of a type other than its argument's, raises EConvertError.
+std::string Format(std::string_view Fmt, std::initializer_list<TFormatArg> Args);
+
+class EConvertError : public Exception {
+public:
+  using Exception::Exception;
+};
+
+// Decimal text of a signed 32-bit integer, "-" for negative numbers.
+std::string IntToStr(int Value);
+
+}  // namespace vcl
