@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// The file version of the Reader executable that App Paths names, or the
+// empty text.
+std::string GetAdobeReaderVersion();
