@@ -14,4 +14,15 @@ bool FileExists(const std::string& FileName);
 // double-byte code page a trail byte of 0x5C is not a backslash.
 std::string IncludeTrailingBackslash(const std::string& Path, UINT CodePage = CP_ACP);
 
+// True for an existing folder ("\\" and "C:\\" included).
+bool DirectoryExists(const std::string& Dir);
+
+// Creates Dir together with every missing parent. True when the folder
+// exists afterwards, also when it already did; false for the empty path.
+bool ForceDirectories(const std::string& Dir, UINT CodePage = CP_ACP);
+
+// The user's temporary folder as GetTempPathA reports it (normally with a
+// trailing backslash), or the empty text when the call fails.
+std::string GetTempPath();
+
 }  // namespace vcl

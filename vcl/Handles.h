@@ -68,6 +68,15 @@ struct TGdiObjectTraits {
   static void Close(Handle H) { ::DeleteObject(H); }
 };
 
+// Device contexts of our own (CreateCompatibleDC), not ones borrowed with
+// GetDC.
+struct TDCTraits {
+  using Handle = HDC;
+  static Handle Empty() { return nullptr; }
+  static bool IsValid(Handle H) { return H != nullptr; }
+  static void Close(Handle H) { ::DeleteDC(H); }
+};
+
 using TUniqueKey = TUniqueHandle<TRegKeyTraits>;
 using TUniqueFile = TUniqueHandle<TKernelHandleTraits>;
 using TUniqueFind = TUniqueHandle<TFindHandleTraits>;
@@ -75,5 +84,20 @@ using TUniqueFont = TUniqueHandle<TGdiObjectTraits<HFONT>>;
 using TUniqueBrush = TUniqueHandle<TGdiObjectTraits<HBRUSH>>;
 using TUniquePen = TUniqueHandle<TGdiObjectTraits<HPEN>>;
 using TUniqueBitmap = TUniqueHandle<TGdiObjectTraits<HBITMAP>>;
+using TUniqueDC = TUniqueHandle<TDCTraits>;
+
+// Selects an object into a device context for one scope and puts the old
+// one back.
+class TSelectObject {
+public:
+  TSelectObject(HDC DC, HGDIOBJ Object) : DC_(DC), Old_(::SelectObject(DC, Object)) {}
+  ~TSelectObject() { ::SelectObject(DC_, Old_); }
+  TSelectObject(const TSelectObject&) = delete;
+  TSelectObject& operator=(const TSelectObject&) = delete;
+
+private:
+  HDC DC_;
+  HGDIOBJ Old_;
+};
 
 }  // namespace vcl

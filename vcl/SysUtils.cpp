@@ -1,10 +1,20 @@
 #include "vcl/SysUtils.h"
 
 #include <cstddef>
+#include <cstdint>
 
 namespace vcl {
 
 namespace {
+
+// The digit's value in the given base, or -1.
+int DigitValue(char C, bool Hex) {
+  if (C >= '0' && C <= '9') return C - '0';
+  if (!Hex) return -1;
+  if (C >= 'A' && C <= 'F') return C - 'A' + 10;
+  if (C >= 'a' && C <= 'f') return C - 'a' + 10;
+  return -1;
+}
 
 [[noreturn]] void InvalidFormat(std::string_view Fmt) {
   throw EConvertError("Format '" + std::string(Fmt) + "' invalid or incompatible with argument");
@@ -58,5 +68,41 @@ std::string Format(std::string_view Fmt, std::initializer_list<TFormatArg> Args)
 }
 
 std::string IntToStr(int Value) { return std::to_string(Value); }
+
+bool TryStrToInt(std::string_view Text, int& Value) {
+  std::size_t I = 0;
+  while (I < Text.size() && Text[I] == ' ') ++I;
+  bool Negative = false;
+  if (I < Text.size() && (Text[I] == '+' || Text[I] == '-')) Negative = Text[I++] == '-';
+  bool Hex = false;
+  if (I < Text.size() && (Text[I] == '$' || Text[I] == 'x' || Text[I] == 'X')) {
+    Hex = true;
+    ++I;
+  } else if (Text.size() - I >= 2 && Text[I] == '0' && (Text[I + 1] == 'x' || Text[I + 1] == 'X')) {
+    Hex = true;
+    I += 2;
+  }
+  if (I == Text.size()) return false;
+  const std::uint64_t Limit = Hex ? 0xFFFFFFFFu : Negative ? 2147483648u : 2147483647u;
+  std::uint64_t Number = 0;
+  for (; I < Text.size(); ++I) {
+    int Digit = DigitValue(Text[I], Hex);
+    if (Digit < 0) return false;
+    Number = Number * (Hex ? 16 : 10) + static_cast<std::uint64_t>(Digit);
+    if (Number > Limit) return false;
+  }
+  std::uint32_t Bits = static_cast<std::uint32_t>(Number);
+  if (Negative) Bits = 0u - Bits;
+  Value = static_cast<int>(Bits);
+  return true;
+}
+
+std::string Trim(std::string_view Text) {
+  auto Blank = [](char C) { return static_cast<unsigned char>(C) <= 32; };
+  std::size_t First = 0, Last = Text.size();
+  while (First < Last && Blank(Text[First])) ++First;
+  while (Last > First && Blank(Text[Last - 1])) --Last;
+  return std::string(Text.substr(First, Last - First));
+}
 
 }  // namespace vcl

@@ -40,4 +40,15 @@ public:
 // Decimal text of a signed 32-bit integer, "-" for negative numbers.
 std::string IntToStr(int Value);
 
+// Converts a whole text to a signed 32-bit integer: leading blanks (code 32
+// only), one optional sign, then decimal digits or a hexadecimal prefix
+// ("$", "x", "X", "0x", "0X") and at least one hexadecimal digit, and
+// nothing after. Decimal numbers must lie in the signed 32-bit range;
+// hexadecimal ones may use all 32 bits and are taken as the signed bit
+// pattern (negated after a "-"). False, and Value untouched, otherwise.
+bool TryStrToInt(std::string_view Text, int& Value);
+
+// The text without its leading and trailing characters of code 32 or below.
+std::string Trim(std::string_view Text);
+
 }  // namespace vcl
