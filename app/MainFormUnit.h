@@ -1,0 +1,45 @@
+#pragma once
+// The diagnostics window: one row per system component, with the version
+// found and whether an approved version is installed.
+
+#include "vcl/ComCtrls.h"
+#include "vcl/ExtCtrls.h"
+#include "vcl/Forms.h"
+#include "vcl/StdCtrls.h"
+
+class TSystemComponentsMainForm : public vcl::TForm {
+public:
+  // Builds every component; MakeForm then raises OnCreate.
+  TSystemComponentsMainForm();
+
+  vcl::TPanel* Panel = nullptr;
+  vcl::TLabel* Label1 = nullptr;
+  vcl::TPanel* BottomPanel = nullptr;
+  vcl::TListView* ListView = nullptr;
+  vcl::TLabel* CloseLabel = nullptr;
+  vcl::TShape* Shape1 = nullptr;
+  vcl::TShape* Shape2 = nullptr;
+  vcl::TImage* OstervaneImage = nullptr;
+  vcl::TLabel* AppNameLabel = nullptr;
+
+  // Without a "Calibri" font the application name is drawn in Arial.
+  void FormCreate(vcl::TObject* Sender);
+  // The check run: asks every probe once and fills the rows.
+  void FormActivate(vcl::TObject* Sender);
+  void CloseLabelMouseEnter(vcl::TObject* Sender);
+  void CloseLabelMouseLeave(vcl::TObject* Sender);
+  void CloseLabelClick(vcl::TObject* Sender);
+  void ListViewCustomDraw(vcl::TObject* Sender, const RECT& ARect, bool& DefaultDraw);
+  // The status column in green for an approved version, else in red.
+  void ListViewCustomDrawSubItem(vcl::TObject* Sender, vcl::TListItem& Item, int SubItem,
+                                 vcl::TCustomDrawState State, bool& DefaultDraw);
+
+  // The .NET Framework checks read the registry only.
+  static bool IsDotNet2Installed();
+  static bool IsDotNet4Installed();
+  // The .NET Framework 4 release number; 0 when its key does not open.
+  static int GetDotNet4Release();
+};
+
+// The one window, set when the application creates it.
+extern TSystemComponentsMainForm* SystemComponentsMainForm;
