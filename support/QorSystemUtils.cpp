@@ -21,7 +21,7 @@ std::string CreatedOrWindowsTemp(const std::string& Folder, int MsgNo) {
 
 }  // namespace
 
-std::string GetWindowsTempFolder() { return vcl::GetTempPath(); }
+std::string GetWindowsTempFolder() { return vcl::GetTempDirectory(); }
 
 std::string GetTempFolder(const std::string& SubFolder) {
   const std::string Default = TempFolderOverride.empty() ? GetWindowsTempFolder() : TempFolderOverride;

@@ -70,7 +70,7 @@ bool ForceDirectories(const std::string& Dir, UINT CodePage) {
   return ::CreateDirectoryA(Folder.c_str(), nullptr) || DirectoryExists(Folder);
 }
 
-std::string GetTempPath() {
+std::string GetTempDirectory() {
   std::vector<char> Buffer(MAX_PATH);
   DWORD Length = ::GetTempPathA(static_cast<DWORD>(Buffer.size()), Buffer.data());
   // A longer path is reported as the size it needs: ask once more with it.

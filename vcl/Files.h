@@ -23,6 +23,6 @@ bool ForceDirectories(const std::string& Dir, UINT CodePage = CP_ACP);
 
 // The user's temporary folder as GetTempPathA reports it (normally with a
 // trailing backslash), or the empty text when the call fails.
-std::string GetTempPath();
+std::string GetTempDirectory();
 
 }  // namespace vcl
