@@ -1,8 +1,14 @@
 #include "probes/QorAdobeReaderVersion.h"
 
 #include "probes/QorVersionCommon.h"
+#include "support/QorSystemUtils.h"
 #include "vcl/Files.h"
 #include "vcl/Registry.h"
+#include "vcl/Streams.h"
+
+#include <shellapi.h>
+
+#include <cstring>
 
 namespace {
 
@@ -20,5 +26,23 @@ std::string RegisteredReaderPath() {
 
 std::string GetAdobeReaderVersion() {
   std::string Path = RegisteredReaderPath();
+  if (Path.empty()) Path = FindPdfExecutable();
   return vcl::FileExists(Path) ? GetFileVersionString(Path) : std::string();
+}
+
+std::string FindPdfExecutable() {
+  const std::string FileName = GetTempFolder("") + "~Tmp~pdf.pdf";
+  char Buffer[MAX_PATH] = {};
+  INT_PTR Answer;
+  {
+    // The shell answers only for a file that exists, so it is asked while
+    // the file is open. Nothing here can throw, so the delete below always
+    // follows; the file is unshared, so it is closed first. A failed delete
+    // leaves it for the next call to truncate.
+    vcl::TFileStream Stream(FileName, vcl::TFileMode::fmCreate);
+    Answer = reinterpret_cast<INT_PTR>(::FindExecutableA(FileName.c_str(), nullptr, Buffer));
+  }
+  ::DeleteFileA(FileName.c_str());
+  if (Answer <= 32) return {};
+  return std::string(Buffer, ::strnlen(Buffer, MAX_PATH));
 }

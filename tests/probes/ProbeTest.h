@@ -21,23 +21,28 @@ inline const char* const ReaderKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersi
 inline const char* const DataAccessKey = "Software\\Microsoft\\DataAccess";
 inline const char* const JreKey = "SOFTWARE\\Sorvendal\\IBM JRE\\1.3.0";
 inline const char* const InternetExplorerKey = "Software\\Microsoft\\Internet Explorer";
+// The shell's association for PDF files, which the Reader probe falls back on.
+inline const char* const PdfClassKey = "Software\\Classes\\.pdf";
 
-// Every test starts with none of the probes' keys in either view; whatever
+// Every test starts with none of the probes' keys in either view (and no
+// program for PDF files); whatever
 // the prefix held is back afterwards.
 class ProbeRegistryTest : public ::testing::Test {
 protected:
   ProbeRegistryTest() {
-    for (const char* Key : {ReaderKey, DataAccessKey, JreKey, InternetExplorerKey})
+    for (const char* Key : ProbedKeys)
       for (REGSAM View : {KEY_WOW64_32KEY, KEY_WOW64_64KEY})
         Backups_.push_back(std::make_unique<testing_support::TKeyBackup>(HKEY_LOCAL_MACHINE, Key, View));
   }
   void SetUp() override {
-    for (const char* Key : {ReaderKey, DataAccessKey, JreKey, InternetExplorerKey})
+    for (const char* Key : ProbedKeys)
       for (REGSAM View : {KEY_WOW64_32KEY, KEY_WOW64_64KEY})
         testing_support::DeleteKey(HKEY_LOCAL_MACHINE, Key, View);
   }
 
 private:
+  static constexpr const char* ProbedKeys[] = {ReaderKey, DataAccessKey, JreKey, InternetExplorerKey,
+                                               PdfClassKey};
   std::vector<std::unique_ptr<testing_support::TKeyBackup>> Backups_;
 };
 
