@@ -48,18 +48,18 @@ using TLVCustomDrawSubItemEvent =
 class TListView : public TWinControl {
 public:
   struct TColumn {
-    std::string Caption;
+    std::string Caption = {};
     int Width = 50;
   };
   struct TItem {
-    std::string Caption;
-    std::vector<std::string> SubItems;
+    std::string Caption = {};
+    std::vector<std::string> SubItems = {};
   };
   struct TParams {
-    TBounds Bounds;
+    TBounds Bounds = {};
     TColor Color = clWhite;
-    std::vector<TColumn> Columns;
-    std::vector<TItem> Items;
+    std::vector<TColumn> Columns = {};
+    std::vector<TItem> Items = {};
     bool ShowColumnHeaders = true;
     bool ReadOnly = false;     // captions cannot be edited in place
     bool RowSelect = false;    // a selected row is highlighted across all columns

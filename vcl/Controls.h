@@ -43,6 +43,8 @@ struct TBounds {
   int Top = 0;
   int Width = 0;
   int Height = 0;
+
+  bool operator==(const TBounds&) const = default;
 };
 
 class TCustomControl;

@@ -17,7 +17,7 @@ enum TAlign {
 class TPanel : public TCustomControl {
 public:
   struct TParams {
-    TBounds Bounds;
+    TBounds Bounds = {};
     TColor Color = clWhite;
     TAlign Align = alNone;
   };
@@ -29,9 +29,9 @@ public:
 class TShape : public TGraphicControl {
 public:
   struct TParams {
-    TBounds Bounds;
-    TPen Pen;
-    TBrush Brush;
+    TBounds Bounds = {};
+    TPen Pen = {};
+    TBrush Brush = {};
   };
 
   TShape(TCustomControl* Parent, const TParams& Params);
@@ -49,8 +49,8 @@ private:
 class TImage : public TGraphicControl {
 public:
   struct TParams {
-    TBounds Bounds;
-    std::string Bitmap;  // resource name
+    TBounds Bounds = {};
+    std::string Bitmap = {};  // resource name
   };
 
   TImage(TCustomControl* Parent, const TParams& Params);

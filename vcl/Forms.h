@@ -2,6 +2,7 @@
 // Forms, the application object and the screen object.
 
 #include "vcl/Controls.h"
+#include "vcl/SysUtils.h"
 
 #include <exception>
 #include <memory>
@@ -20,13 +21,13 @@ enum TPosition {
 };
 
 struct TFormParams {
-  std::string Caption;
+  std::string Caption = {};
   int ClientWidth = 0;
   int ClientHeight = 0;
   TFormBorderStyle BorderStyle = bsDialog;
   TPosition Position = poScreenCenter;
   TColor Color = clWhite;
-  TFontSpec Font;
+  TFontSpec Font = {};
 };
 
 // A top-level window. Sizes are pixels as given: forms are not scaled for

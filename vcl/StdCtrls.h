@@ -11,8 +11,8 @@ namespace vcl {
 class TLabel : public TGraphicControl {
 public:
   struct TParams {
-    TBounds Bounds;
-    std::string Caption;
+    TBounds Bounds = {};
+    std::string Caption = {};
     std::optional<TFontSpec> Font = std::nullopt;  // the parent's when not given
     std::optional<TColor> Color = std::nullopt;    // the parent's when not given
     bool AutoSize = true;
