@@ -5,7 +5,7 @@
 
 namespace testing_support {
 
-TRendering::TRendering(HWND Wnd) {
+TRendering::TRendering(HWND Wnd, TSource Source) {
   RECT Client{};
   ::GetClientRect(Wnd, &Client);
   Width_ = Client.right;
@@ -18,21 +18,28 @@ TRendering::TRendering(HWND Wnd) {
   Info.bmiHeader.biBitCount = 32;
   Info.bmiHeader.biCompression = BI_RGB;
   void* Bits = nullptr;
-  HDC Screen = ::GetDC(nullptr);
-  HDC DC = ::CreateCompatibleDC(Screen);
-  ::ReleaseDC(nullptr, Screen);
+  HDC Desktop = ::GetDC(nullptr);
+  HDC DC = ::CreateCompatibleDC(Desktop);
   HBITMAP Bitmap = ::CreateDIBSection(DC, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
   HGDIOBJ Old = ::SelectObject(DC, Bitmap);
-  BOOL Printed = ::PrintWindow(Wnd, DC, PW_CLIENTONLY);
+  BOOL Done = FALSE;
+  if (Source == Printed) {
+    Done = ::PrintWindow(Wnd, DC, PW_CLIENTONLY);
+  } else {
+    POINT Origin{};
+    ::ClientToScreen(Wnd, &Origin);
+    Done = ::BitBlt(DC, 0, 0, Width_, Height_, Desktop, Origin.x, Origin.y, SRCCOPY);
+  }
   ::GdiFlush();
-  if (Printed) {
+  if (Done) {
     const auto* P = static_cast<const std::uint32_t*>(Bits);
     Pixels_.assign(P, P + std::size_t(Width_) * Height_);
   }
   ::SelectObject(DC, Old);
   ::DeleteObject(Bitmap);
   ::DeleteDC(DC);
-  if (!Printed) throw std::runtime_error("PrintWindow failed");
+  ::ReleaseDC(nullptr, Desktop);
+  if (!Done) throw std::runtime_error(Source == Printed ? "PrintWindow failed" : "BitBlt from the screen failed");
 }
 
 COLORREF TRendering::Pixel(int X, int Y) const {

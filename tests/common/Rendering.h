@@ -1,6 +1,7 @@
 #pragma once
-// A window's client area as it renders (PrintWindow into a 32-bit DIB),
-// read pixel by pixel: the same pixels a screenshot shows, without one.
+// A window's client area as it renders, read pixel by pixel: drawn by
+// PrintWindow into a 32-bit DIB (the same pixels a screenshot shows, without
+// one), or copied from the screen.
 
 #include <windows.h>
 
@@ -12,7 +13,11 @@ namespace testing_support {
 
 class TRendering {
 public:
-  explicit TRendering(HWND Wnd);
+  // Printed: the window draws itself into a bitmap, shown or not. Screen:
+  // what the screen shows of the window's client area, as a screenshot.
+  enum TSource { Printed, Screen };
+
+  explicit TRendering(HWND Wnd, TSource Source = Printed);
 
   int Width() const { return Width_; }
   int Height() const { return Height_; }
