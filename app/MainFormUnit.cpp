@@ -5,6 +5,7 @@
 #include "probes/QorJetVersion.h"
 #include "probes/QorJreVersion.h"
 #include "probes/QorVersionInternetExplorer.h"
+#include "vcl/Clipbrd.h"
 #include "vcl/Registry.h"
 
 #include <algorithm>
@@ -132,6 +133,10 @@ TSystemComponentsMainForm::TSystemComponentsMainForm()
                              .RowSelect = true,
                              .BorderStyle = bsNone});
 
+  ListPopupMenu = std::make_unique<TPopupMenu>(std::vector<TMenuItem>{
+      {"Kopiera", std::bind_front(&TSystemComponentsMainForm::CopyMenuItemClick, this)}});
+  ListView->PopupMenu = ListPopupMenu.get();
+
   OnCreate = std::bind_front(&TSystemComponentsMainForm::FormCreate, this);
   OnActivate = std::bind_front(&TSystemComponentsMainForm::FormActivate, this);
   CloseLabel->OnMouseEnter = std::bind_front(&TSystemComponentsMainForm::CloseLabelMouseEnter, this);
@@ -140,6 +145,7 @@ TSystemComponentsMainForm::TSystemComponentsMainForm()
   ListView->OnCustomDraw = std::bind_front(&TSystemComponentsMainForm::ListViewCustomDraw, this);
   ListView->OnCustomDrawSubItem =
       std::bind_front(&TSystemComponentsMainForm::ListViewCustomDrawSubItem, this);
+  ListView->OnKeyDown = std::bind_front(&TSystemComponentsMainForm::ListViewKeyDown, this);
 }
 
 void TSystemComponentsMainForm::FormCreate(TObject*) {
@@ -214,6 +220,24 @@ void TSystemComponentsMainForm::ListViewCustomDrawSubItem(TObject* Sender, TList
   if (SubItem != 2) return;
   dynamic_cast<TListView&>(*Sender).Canvas().Font().SetColor(Item.SubItem(1) == Approved ? clGreen
                                                                                           : clRed);
+}
+
+void TSystemComponentsMainForm::ListViewKeyDown(TObject* Sender, WORD& Key, TShiftState Shift) {
+  if (Key == 'C' && Shift == ssCtrl) {
+    CopyMenuItemClick(Sender);
+    Key = 0;
+  }
+}
+
+void TSystemComponentsMainForm::CopyMenuItemClick(TObject*) { SetClipboardText(Handle(), ReportText()); }
+
+std::string TSystemComponentsMainForm::ReportText() const {
+  std::string Text;
+  for (int I = 0; I < ListView->ItemCount(); ++I) {
+    const TListItem& Row = ListView->Item(I);
+    Text += Row.Caption() + '\t' + Row.SubItem(0) + '\t' + Row.SubItem(1) + "\r\n";
+  }
+  return Text;
 }
 
 bool TSystemComponentsMainForm::IsDotNet2Installed() {

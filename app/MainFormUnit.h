@@ -7,6 +7,9 @@
 #include "vcl/Forms.h"
 #include "vcl/StdCtrls.h"
 
+#include <memory>
+#include <string>
+
 class TSystemComponentsMainForm : public vcl::TForm {
 public:
   // Builds every component; MakeForm then raises OnCreate.
@@ -21,6 +24,8 @@ public:
   vcl::TShape* Shape2 = nullptr;
   vcl::TImage* OstervaneImage = nullptr;
   vcl::TLabel* AppNameLabel = nullptr;
+  // The list's context menu: "Kopiera".
+  std::unique_ptr<vcl::TPopupMenu> ListPopupMenu;
 
   // Without a "Calibri" font the application name is drawn in Arial.
   void FormCreate(vcl::TObject* Sender);
@@ -33,6 +38,13 @@ public:
   // The status column in green for an approved version, else in red.
   void ListViewCustomDrawSubItem(vcl::TObject* Sender, vcl::TListItem& Item, int SubItem,
                                  vcl::TCustomDrawState State, bool& DefaultDraw);
+  // Ctrl+C copies the list, as "Kopiera" in its context menu does.
+  void ListViewKeyDown(vcl::TObject* Sender, WORD& Key, vcl::TShiftState Shift);
+  void CopyMenuItemClick(vcl::TObject* Sender);
+
+  // The seven rows as text to paste into a message: component, version and
+  // status, separated by tabs, one line a row.
+  std::string ReportText() const;
 
   // The .NET Framework checks read the registry only.
   static bool IsDotNet2Installed();

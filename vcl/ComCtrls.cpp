@@ -2,6 +2,8 @@
 
 #include "vcl/OSError.h"
 
+#include <windowsx.h>
+
 #include <utility>
 
 namespace vcl {
@@ -77,6 +79,33 @@ void TListView::SetCellText(int Item, int Column, const std::string& Text) {
   Entry.iSubItem = Column;
   Entry.pszText = const_cast<char*>(Text.c_str());
   ::SendMessageA(Handle(), LVM_SETITEMTEXTA, Item, reinterpret_cast<LPARAM>(&Entry));
+}
+
+LRESULT TListView::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  switch (Msg) {
+    case WM_KEYDOWN:
+      if (OnKeyDown) {
+        auto Key = static_cast<WORD>(WParam);
+        OnKeyDown(this, Key, KeyboardShiftState());
+        if (Key == 0) return 0;
+      }
+      break;
+    case WM_CONTEXTMENU:
+      if (PopupMenu) {
+        POINT At{GET_X_LPARAM(LParam), GET_Y_LPARAM(LParam)};
+        if (LParam == -1) {
+          // From the keyboard: at the top left of the list.
+          At = {0, 0};
+          ::ClientToScreen(Handle(), &At);
+        }
+        PopupMenu->Popup(Handle(), At);
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return TWinControl::WndProc(Msg, WParam, LParam);
 }
 
 bool TListView::Notify(NMHDR& Header, LRESULT& Result) {

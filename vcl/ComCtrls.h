@@ -2,6 +2,7 @@
 // The list view in report style, with per-cell custom drawing.
 
 #include "vcl/Controls.h"
+#include "vcl/Menus.h"
 
 #include <commctrl.h>
 
@@ -83,9 +84,14 @@ public:
   // Before each cell of a column other than the first (SubItem 1 or more);
   // a font colour set on the canvas becomes that cell's text colour.
   TLVCustomDrawSubItemEvent OnCustomDrawSubItem;
+  // A key pressed while the list has the focus.
+  TKeyEvent OnKeyDown;
+  // Shown on a right click, Shift+F10 or the menu key; not owned.
+  TPopupMenu* PopupMenu = nullptr;
 
 protected:
   void FontChanged() override;
+  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
 
 private:
   friend class TListItem;

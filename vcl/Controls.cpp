@@ -11,6 +11,14 @@
 
 namespace vcl {
 
+TShiftState KeyboardShiftState() {
+  TShiftState Shift = 0;
+  if (::GetKeyState(VK_SHIFT) < 0) Shift |= ssShift;
+  if (::GetKeyState(VK_MENU) < 0) Shift |= ssAlt;
+  if (::GetKeyState(VK_CONTROL) < 0) Shift |= ssCtrl;
+  return Shift;
+}
+
 namespace {
 
 constexpr const char* OwnClassName = "TVclWindow";

@@ -35,6 +35,16 @@ public:
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
+// Which of Shift, Alt and Ctrl are held down.
+using TShiftState = unsigned;
+enum : TShiftState { ssShift = 1, ssAlt = 2, ssCtrl = 4 };
+// The keys held down now, as the thread's input state has them.
+TShiftState KeyboardShiftState();
+
+// Key is a virtual-key code; a handler that sets it to 0 has used the key,
+// and the control then does nothing more with it.
+using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
+
 enum TCursor { crDefault, crHandPoint };
 
 // A control's place in its parent's client area, in pixels.
