@@ -6,6 +6,7 @@
 #include "app/MainFormUnit.h"
 
 #include "tests/common/Fixtures.h"
+#include "tests/common/Machine.h"
 #include "tests/common/RegistryBackup.h"
 #include "tests/common/RegistryFixture.h"
 #include "tests/common/WindowTesting.h"
@@ -18,15 +19,7 @@
 
 namespace app_test {
 
-inline const char* const ReaderKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\AcroRd32.exe";
-inline const char* const DataAccessKey = "Software\\Microsoft\\DataAccess";
-inline const char* const JreKey = "SOFTWARE\\Sorvendal\\IBM JRE\\1.3.0";
-inline const char* const InternetExplorerKey = "Software\\Microsoft\\Internet Explorer";
-inline const char* const DotNet2Key = "SOFTWARE\\Microsoft\\Net Framework Setup\\NDP\\v2.0.50727";
-inline const char* const DotNet4Key = "SOFTWARE\\Microsoft\\Net Framework Setup\\NDP\\v4";
-inline const char* const DotNet4FullKey = "SOFTWARE\\Microsoft\\Net Framework Setup\\NDP\\v4\\Full";
-// The shell's answer for PDF files, which the Reader probe falls back on.
-inline const char* const PdfClassKey = "Software\\Classes\\.pdf";
+using namespace testing_support;
 
 inline const char* const Approved = "Godkänd version installerad";
 inline const char* const NotInstalled = "Ej installerad";

@@ -17,8 +17,6 @@ namespace {
 constexpr COLORREF Green = RGB(0, 128, 0);
 constexpr COLORREF Red = RGB(255, 0, 0);
 
-const char* const ProgIdKey = "Software\\Classes\\RurerididuTest.PdfFile";
-const char* const OpenCommandKey = "Software\\Classes\\RurerididuTest.PdfFile\\shell\\open\\command";
 const char* const Title = "Rurerididu 2.0";
 
 std::string ProgramPath() { return ProgramFolder() + "Rurerididu.exe"; }
@@ -42,23 +40,13 @@ protected:
   void SetUp() override {
     MachineTest::SetUp();
     RemoveTempFilePath();
-    SetValue(HKEY_LOCAL_MACHINE, PdfClassKey, "", Sz("RurerididuTest.PdfFile"));
-    std::string Command = FixturePath("reader-11.0.23.18\\AcroRd32.exe");
-    Command.insert(0, 1, '"').append("\" \"%1\"");
-    SetValue(HKEY_LOCAL_MACHINE, OpenCommandKey, "", Sz(Command));
+    AssociatePdf(FixturePath("reader-11.0.23.18\\AcroRd32.exe"));
     SetValue(HKEY_LOCAL_MACHINE, DataAccessKey, "FullInstallVer", Sz("2.81.1117.0"));
     SetValue(HKEY_LOCAL_MACHINE, JreKey, "JrePath", Sz(FixturePath("no-version.dll")));
     SetValue(HKEY_LOCAL_MACHINE, InternetExplorerKey, "Version", Sz("9.11.9600.18376"));
     SetValue(HKEY_LOCAL_MACHINE, DotNet4FullKey, "Release", Dword(528040));
   }
   void TearDown() override { RemoveTempFilePath(); }
-
-  // "TempFilePath" sits directly under HKEY_CURRENT_USER: the program sets
-  // no application settings key.
-  static void SetTempFilePath(const std::string& Folder) {
-    SetValue(HKEY_CURRENT_USER, "", "TempFilePath", Sz(Folder), 0);
-  }
-  static void RemoveTempFilePath() { ::RegDeleteKeyValueA(HKEY_CURRENT_USER, nullptr, "TempFilePath"); }
 
   static std::vector<TRow> Rows(const TProgram& Program, HWND List) {
     std::vector<TRow> Result;
@@ -84,7 +72,7 @@ protected:
   static HWND ListOf(HWND Window) { return ::FindWindowExA(Window, nullptr, WC_LISTVIEWA, nullptr); }
 
 private:
-  TKeyBackup ProgId_{HKEY_LOCAL_MACHINE, ProgIdKey};
+  TKeyBackup ProgId_{HKEY_LOCAL_MACHINE, PdfProgIdKey};
   TPlacedFile Jet_{FixturePath("msjet40-4.0.8015.0.dll"), SystemFolder() + "msjet40.dll"};
 };
 

@@ -10,22 +10,14 @@ using namespace testing_support;
 
 namespace {
 
-const char* const ProgIdKey = "Software\\Classes\\RurerididuTest.PdfFile";
 const std::string Reader = FixturePath("reader-11.0.23.18\\AcroRd32.exe");
 
 class FindPdfExecutableTest : public ProbeRegistryTest {
 protected:
-  // .pdf opens with Program, through a ProgID of the test's own.
-  void Associate(const std::string& Program) {
-    SetValue(HKEY_LOCAL_MACHINE, PdfClassKey, "", Sz("RurerididuTest.PdfFile"));
-    SetValue(HKEY_LOCAL_MACHINE, std::string(ProgIdKey) + "\\shell\\open\\command", "",
-             Sz("\"" + Program + "\" \"%1\""));
-  }
-
   static std::string TempFile() { return GetTempFolder("") + "~Tmp~pdf.pdf"; }
 
 private:
-  TKeyBackup ProgId_{HKEY_LOCAL_MACHINE, ProgIdKey};
+  TKeyBackup ProgId_{HKEY_LOCAL_MACHINE, PdfProgIdKey};
 };
 
 bool SamePath(const std::string& A, const std::string& B) {
@@ -57,7 +49,7 @@ TEST_F(FindPdfExecutableTest, AnswersWithTheAssociatedProgramAndLeavesNoFile) {
   };
   for (const Case& C : Cases) {
     DeleteKey(HKEY_LOCAL_MACHINE, PdfClassKey);
-    if (C.Associated) Associate(Reader);
+    if (C.Associated) AssociatePdf(Reader);
     if (C.Leftover) WriteFile(TempFile(), C.Leftover);
 
     const std::string Found = FindPdfExecutable();
@@ -71,12 +63,12 @@ TEST_F(FindPdfExecutableTest, AnswersWithTheAssociatedProgramAndLeavesNoFile) {
 
 TEST_F(FindPdfExecutableTest, AProgIdWithoutCommandIsNoAssociation) {
   SetValue(HKEY_LOCAL_MACHINE, PdfClassKey, "", Sz("RurerididuTest.PdfFile"));
-  CreateKey(HKEY_LOCAL_MACHINE, ProgIdKey);
+  CreateKey(HKEY_LOCAL_MACHINE, PdfProgIdKey);
   EXPECT_EQ(FindPdfExecutable(), "");
 }
 
 TEST_F(FindPdfExecutableTest, TheReaderProbeFallsBackOnTheAssociation) {
-  Associate(Reader);
+  AssociatePdf(Reader);
   EXPECT_EQ(GetAdobeReaderVersion(), "11.0.23.18");
 
   // Only a missing "Path" leads to the association: one that names no
@@ -86,12 +78,12 @@ TEST_F(FindPdfExecutableTest, TheReaderProbeFallsBackOnTheAssociation) {
 
   // A program that is not the Reader is reported all the same.
   DeleteKey(HKEY_LOCAL_MACHINE, ReaderKey);
-  Associate(FixturePath("version-65535.65535.65535.65535.exe"));
+  AssociatePdf(FixturePath("version-65535.65535.65535.65535.exe"));
   EXPECT_EQ(GetAdobeReaderVersion(), "65535.65535.65535.65535");
 }
 
 TEST_F(FindPdfExecutableTest, AFileHeldByAnotherRaisesTheCreationError) {
-  Associate(Reader);
+  AssociatePdf(Reader);
   const std::string Name = TempFile();
   HANDLE Held = ::CreateFileA(Name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -113,14 +105,14 @@ TEST_F(FindPdfExecutableTest, AFileHeldByAnotherRaisesTheCreationError) {
 }
 
 TEST_F(FindPdfExecutableTest, AVanishedTemporaryFolderRaisesTheCreationError) {
-  Associate(Reader);
+  AssociatePdf(Reader);
   std::string Folder;
   {
     TScratchFolder Scratch;
     Folder = Scratch.Path();
-    SetValue(HKEY_CURRENT_USER, "", "TempFilePath", Sz(Folder));
+    SetTempFilePath(Folder);
     EXPECT_TRUE(SamePath(FindPdfExecutable(), Reader));
   }
   EXPECT_THROW(FindPdfExecutable(), vcl::EFCreateError);
-  ::RegDeleteKeyValueA(HKEY_CURRENT_USER, nullptr, "TempFilePath");
+  RemoveTempFilePath();
 }

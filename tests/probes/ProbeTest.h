@@ -3,6 +3,7 @@
 // and cleared before each test, and the outcome of one probe call as text.
 
 #include "tests/common/Fixtures.h"
+#include "tests/common/Machine.h"
 #include "tests/common/RegistryBackup.h"
 #include "tests/common/RegistryFixture.h"
 #include "vcl/Registry.h"
@@ -17,12 +18,7 @@
 
 namespace probe_test {
 
-inline const char* const ReaderKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\AcroRd32.exe";
-inline const char* const DataAccessKey = "Software\\Microsoft\\DataAccess";
-inline const char* const JreKey = "SOFTWARE\\Sorvendal\\IBM JRE\\1.3.0";
-inline const char* const InternetExplorerKey = "Software\\Microsoft\\Internet Explorer";
-// The shell's association for PDF files, which the Reader probe falls back on.
-inline const char* const PdfClassKey = "Software\\Classes\\.pdf";
+using namespace testing_support;
 
 // Every test starts with none of the probes' keys in either view (and no
 // program for PDF files); whatever

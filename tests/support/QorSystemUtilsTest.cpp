@@ -4,6 +4,7 @@
 
 #include "tests/common/DialogDriver.h"
 #include "tests/common/Fixtures.h"
+#include "tests/common/Machine.h"
 #include "tests/common/RegistryFixture.h"
 #include "tests/support/RecordingHook.h"
 
@@ -17,13 +18,6 @@
 using namespace testing_support;
 
 namespace {
-
-// "TempFilePath" sits directly under HKEY_CURRENT_USER, since no
-// application settings key is set.
-void SetTempFilePath(const std::string& Value) {
-  SetValue(HKEY_CURRENT_USER, "", "TempFilePath", Sz(Value), 0);
-}
-void RemoveTempFilePath() { ::RegDeleteKeyValueA(HKEY_CURRENT_USER, nullptr, "TempFilePath"); }
 
 std::string WindowsTemp() { return vcl::IncludeTrailingBackslash(GetWindowsTempFolder()); }
 
