@@ -102,20 +102,20 @@ TSystemComponentsMainForm::TSystemComponentsMainForm()
   OstervaneImage = Add<TImage>({.Bounds = {9, 9, 186, 46}, .Bitmap = "LOGO"});
   AppNameLabel = Add<TLabel>({.Bounds = {280, 10, 115, 33},
                               .Caption = "Rurerididu",
-                              .Font = TFontSpec{.Name = "Calibri", .Height = -27},
+                              .Font = TFontDesc{.Name = "Calibri", .Height = -27},
                               .Color = clWhite});
   // Child windows, above the drawn ones.
   Panel = Add<TPanel>({.Bounds = {0, 65, 599, 65}, .Color = BandColor});
   Label1 = Panel->Add<TLabel>({.Bounds = {8, 8, 564, 42},
                                .Caption = Explanation,
-                               .Font = TFontSpec{.Name = "Arial", .Height = -11, .Color = clBlack},
+                               .Font = TFontDesc{.Name = "Arial", .Height = -11, .Color = clBlack},
                                .Color = BandColor,
                                .WordWrap = true});
   BottomPanel = Add<TPanel>({.Bounds = {0, 279, 599, 33}, .Color = BandColor, .Align = alBottom});
   CloseLabel = BottomPanel->Add<TLabel>(
       {.Bounds = {558, 9, 28, 14},
        .Caption = "Stäng",
-       .Font = TFontSpec{.Name = "Arial", .Height = -11, .Color = LinkColor, .Style = fsUnderline},
+       .Font = TFontDesc{.Name = "Arial", .Height = -11, .Color = LinkColor, .Style = fsUnderline},
        .Cursor = crHandPoint});
   ListView = Add<TListView>({.Bounds = {8, 130, 583, 151},
                              .Color = BandColor,

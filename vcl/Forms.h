@@ -27,7 +27,7 @@ struct TFormParams {
   TFormBorderStyle BorderStyle = bsDialog;
   TPosition Position = poScreenCenter;
   TColor Color = clWhite;
-  TFontSpec Font = {};
+  TFontDesc Font = {};
 };
 
 // A top-level window. Sizes are pixels as given: forms are not scaled for

@@ -11,48 +11,48 @@ COLORREF ColorToRGB(TColor Color) {
   return static_cast<COLORREF>(Color);
 }
 
-TFont::TFont(TFontSpec Spec) : Spec_(std::move(Spec)) {}
+TFont::TFont(TFontDesc Desc) : Desc_(std::move(Desc)) {}
 
-void TFont::Assign(const TFontSpec& Spec) {
-  if (Spec == Spec_) return;
-  if (Spec.Name != Spec_.Name || Spec.Height != Spec_.Height || Spec.Style != Spec_.Style)
+void TFont::Assign(const TFontDesc& Desc) {
+  if (Desc == Desc_) return;
+  if (Desc.Name != Desc_.Name || Desc.Height != Desc_.Height || Desc.Style != Desc_.Style)
     Handle_.Reset();
-  Spec_ = Spec;
+  Desc_ = Desc;
   if (OnChange) OnChange();
 }
 
 void TFont::SetName(std::string Value) {
-  TFontSpec Spec = Spec_;
-  Spec.Name = std::move(Value);
-  Assign(Spec);
+  TFontDesc Desc = Desc_;
+  Desc.Name = std::move(Value);
+  Assign(Desc);
 }
 
 void TFont::SetColor(TColor Value) {
-  TFontSpec Spec = Spec_;
-  Spec.Color = Value;
-  Assign(Spec);
+  TFontDesc Desc = Desc_;
+  Desc.Color = Value;
+  Assign(Desc);
 }
 
 void TFont::SetStyle(TFontStyles Value) {
-  TFontSpec Spec = Spec_;
-  Spec.Style = Value;
-  Assign(Spec);
+  TFontDesc Desc = Desc_;
+  Desc.Style = Value;
+  Assign(Desc);
 }
 
 HFONT TFont::Handle() const {
   if (!Handle_) {
     LOGFONTA Log{};
-    Log.lfHeight = Spec_.Height;
-    Log.lfWeight = (Spec_.Style & fsBold) ? FW_BOLD : FW_NORMAL;
-    Log.lfItalic = (Spec_.Style & fsItalic) != 0;
-    Log.lfUnderline = (Spec_.Style & fsUnderline) != 0;
-    Log.lfStrikeOut = (Spec_.Style & fsStrikeOut) != 0;
+    Log.lfHeight = Desc_.Height;
+    Log.lfWeight = (Desc_.Style & fsBold) ? FW_BOLD : FW_NORMAL;
+    Log.lfItalic = (Desc_.Style & fsItalic) != 0;
+    Log.lfUnderline = (Desc_.Style & fsUnderline) != 0;
+    Log.lfStrikeOut = (Desc_.Style & fsStrikeOut) != 0;
     Log.lfCharSet = DEFAULT_CHARSET;
     Log.lfOutPrecision = OUT_DEFAULT_PRECIS;
     Log.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     Log.lfQuality = DEFAULT_QUALITY;
     Log.lfPitchAndFamily = DEFAULT_PITCH;
-    Spec_.Name.copy(Log.lfFaceName, LF_FACESIZE - 1);
+    Desc_.Name.copy(Log.lfFaceName, LF_FACESIZE - 1);
     Handle_.Reset(::CreateFontIndirectA(&Log));
     if (!Handle_) RaiseLastOSError("CreateFontIndirectA");
   }

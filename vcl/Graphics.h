@@ -29,33 +29,33 @@ using TFontStyles = unsigned;  // an or-ed set of TFontStyle
 
 // A font by face name and height in pixels: a negative height is the
 // character height, as in a LOGFONT.
-struct TFontSpec {
+struct TFontDesc {
   std::string Name = "MS Sans Serif";
   int Height = -11;
   TColor Color = clWindowText;
   TFontStyles Style = 0;
 
-  bool operator==(const TFontSpec&) const = default;
+  bool operator==(const TFontDesc&) const = default;
 };
 
 // The GDI font is made when first asked for after its name, height or style
 // changed; a change of colour keeps it.
 class TFont {
 public:
-  explicit TFont(TFontSpec Spec = {});
+  explicit TFont(TFontDesc Desc = {});
   TFont(const TFont&) = delete;
   TFont& operator=(const TFont&) = delete;
 
-  void Assign(const TFontSpec& Spec);
+  void Assign(const TFontDesc& Desc);
   // Takes over Source's attributes, not its handle.
-  void Assign(const TFont& Source) { Assign(Source.Spec_); }
+  void Assign(const TFont& Source) { Assign(Source.Desc_); }
 
-  const std::string& Name() const { return Spec_.Name; }
+  const std::string& Name() const { return Desc_.Name; }
   void SetName(std::string Value);
-  int Height() const { return Spec_.Height; }
-  TColor Color() const { return Spec_.Color; }
+  int Height() const { return Desc_.Height; }
+  TColor Color() const { return Desc_.Color; }
   void SetColor(TColor Value);
-  TFontStyles Style() const { return Spec_.Style; }
+  TFontStyles Style() const { return Desc_.Style; }
   void SetStyle(TFontStyles Value);
 
   HFONT Handle() const;
@@ -64,7 +64,7 @@ public:
   std::function<void()> OnChange;
 
 private:
-  TFontSpec Spec_;
+  TFontDesc Desc_;
   mutable TUniqueFont Handle_;
 };
 

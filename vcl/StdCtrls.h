@@ -13,7 +13,7 @@ public:
   struct TParams {
     TBounds Bounds = {};
     std::string Caption = {};
-    std::optional<TFontSpec> Font = std::nullopt;  // the parent's when not given
+    std::optional<TFontDesc> Font = std::nullopt;  // the parent's when not given
     std::optional<TColor> Color = std::nullopt;    // the parent's when not given
     bool AutoSize = true;
     bool WordWrap = false;

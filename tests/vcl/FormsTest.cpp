@@ -163,7 +163,7 @@ TEST(Form, CloseBoxHidesAFormThatIsNotTheMainForm) {
 TEST(Label, SizesItselfToItsTextKeepingItsLeftEdge) {
   auto Form = MakeForm<TPlainForm>();
   TLabel* Label = Form->Add<TLabel>(
-      {.Bounds = {20, 30, 5, 5}, .Caption = "Stäng", .Font = TFontSpec{.Name = "Tahoma", .Height = -11}});
+      {.Bounds = {20, 30, 5, 5}, .Caption = "Stäng", .Font = TFontDesc{.Name = "Tahoma", .Height = -11}});
   TBounds Plain = Label->Bounds();
   EXPECT_EQ(Plain.Left, 20);
   EXPECT_EQ(Plain.Top, 30);
