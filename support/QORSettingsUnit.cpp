@@ -25,11 +25,6 @@ std::string CacheKey(const std::string& Section, const std::string& Name) {
   return vcl::AnsiUpperCase(Section + "@" + Name);
 }
 
-// Blank means nothing but characters of code 32 or below.
-std::string BlankToDefault(std::string Value, const std::string& Default) {
-  return vcl::Trim(Value).empty() ? Default : Value;
-}
-
 }  // namespace
 
 class TQORSettings::TIniLayer {
@@ -173,21 +168,6 @@ void TQORSettings::CacheStore(const std::string& Section, const std::string& Nam
     Entry->StrValue = Value;
     Entry->HasStr = true;
   }
-}
-
-std::string EscapeSettingName(const std::string& Name, bool Escape) {
-  if (!Escape) return Name;
-  std::string Result;
-  Result.reserve(Name.size());
-  for (char C : Name) {
-    if (C == '#')
-      Result += "##";
-    else if (C == '\\')
-      Result += "#0";
-    else
-      Result += C;
-  }
-  return Result;
 }
 
 std::string ReadAppSettingString(const std::string& Name, const std::string& Default, bool Escape) {

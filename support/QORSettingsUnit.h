@@ -3,6 +3,8 @@
 // file alone (INI mode) or in the registry over the INI file (registry
 // mode), with a cache in registry mode.
 
+#include "support/QORSettingNames.h"
+
 #include "vcl/Classes.h"
 #include "vcl/Registry.h"
 #include "vcl/SysUtils.h"
@@ -77,10 +79,6 @@ private:
   vcl::TSortedList<TCacheObj> Cache;
   bool CacheEnabled;
 };
-
-// With Escape: every "#" doubled, then every backslash replaced by "#0", so
-// that the name holds no backslash and the escaping can be undone.
-std::string EscapeSettingName(const std::string& Name, bool Escape);
 
 // The text value Name directly under AppSettingsKey of HKEY_CURRENT_USER,
 // without the store: Default when the key or value is missing, an empty

@@ -1,3 +1,4 @@
+#include "support/QORSettingNames.h"
 #include "support/QORSettingsUnit.h"
 
 #include "tests/common/Fixtures.h"
