@@ -7,6 +7,7 @@
 #include "probes/QorVersionInternetExplorer.h"
 #include "vcl/Clipbrd.h"
 #include "vcl/Registry.h"
+#include "vcl/SysUtils.h"
 
 #include <algorithm>
 #include <functional>
@@ -43,7 +44,7 @@ constexpr int DotNet4MinimumRelease = 379893;
 // "2.62…", "2.81…", "6.x"; Internet Explorer's "Version" stays "9.x" up to
 // IE 11; Jet builds "4.0.dddd.d") order correctly so, whereas a comparison
 // per number would reject MDAC 2.70 against "2.6999".
-bool SortsBefore(std::string_view A, std::string_view B) { return A < B; }
+bool SortsBefore(std::string_view A, std::string_view B) { return CompareStr(A, B) < 0; }
 
 // What a guarded probe gave: its version text, or that it could not tell.
 struct TProbed {
@@ -51,9 +52,30 @@ struct TProbed {
   bool Failed = false;
 };
 
+// One to four numbers of one to five digits, joined by dots: what file
+// versions and the components' own registry values look like.
+bool IsVersionText(std::string_view Text) {
+  int Numbers = 1;
+  int Digits = 0;
+  for (char C : Text) {
+    if (C == '.') {
+      if (Digits == 0 || ++Numbers > 4) return false;
+      Digits = 0;
+    } else if (C < '0' || C > '9' || ++Digits > 5) {
+      return false;
+    }
+  }
+  return Digits > 0;
+}
+
 TProbed Guarded(std::string (*Probe)()) {
   try {
-    return {Probe()};
+    // A text that is no version (the browser probe's "Unknown", or whatever
+    // a registry value holds) tells that something is there, not which
+    // version; it would otherwise sort after every threshold.
+    std::string Version = Probe();
+    const bool Failed = !Version.empty() && !IsVersionText(Version);
+    return {std::move(Version), Failed};
   } catch (...) {
     // Whatever the probe raised, the row says that it could not be checked;
     // a failure is never taken for an installed version.
@@ -183,11 +205,7 @@ void TSystemComponentsMainForm::FormActivate(TObject*) {
   if (JreInstalled) Jre.SetSubItem(0, "1.3.0");
   ShowInstalled(Jre, JreInstalled);
 
-  // The probe answers "Unknown" for a "Version" it cannot read: the browser
-  // is there, in a version nobody knows.
-  TProbed Browser = Guarded(GetInternetExplorerVersion);
-  if (Browser.Version == "Unknown") Browser.Failed = true;
-  ShowVersion(ListView->Item(4), Browser, InternetExplorerMinimum);
+  ShowVersion(ListView->Item(4), Guarded(GetInternetExplorerVersion), InternetExplorerMinimum);
 
   ShowInstalled(ListView->Item(5), IsDotNet2Installed());
 

@@ -97,6 +97,14 @@ bool TryStrToInt(std::string_view Text, int& Value) {
   return true;
 }
 
+int CompareStr(std::string_view A, std::string_view B) {
+  for (std::size_t I = 0; I < A.size() && I < B.size(); ++I) {
+    int Difference = static_cast<unsigned char>(A[I]) - static_cast<unsigned char>(B[I]);
+    if (Difference != 0) return Difference;
+  }
+  return A.size() < B.size() ? -1 : A.size() > B.size() ? 1 : 0;
+}
+
 std::string Trim(std::string_view Text) {
   auto Blank = [](char C) { return static_cast<unsigned char>(C) <= 32; };
   std::size_t First = 0, Last = Text.size();

@@ -48,6 +48,11 @@ std::string IntToStr(int Value);
 // pattern (negated after a "-"). False, and Value untouched, otherwise.
 bool TryStrToInt(std::string_view Text, int& Value);
 
+// Compares byte by byte as unsigned values, a shorter text before a longer
+// one that begins with it: less than, equal to or greater than 0 as A sorts
+// before, with or after B. No locale; letter case counts.
+int CompareStr(std::string_view A, std::string_view B);
+
 // The text without its leading and trailing characters of code 32 or below.
 std::string Trim(std::string_view Text);
 

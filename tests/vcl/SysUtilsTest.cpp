@@ -32,3 +32,27 @@ TEST(Format, RejectsMissingOrMismatchedArguments) {
   for (const char* Fmt : {"%s %s", "%1:s", "%d", "%", "%x", "%5"})
     EXPECT_THROW(Format(Fmt, {std::string("only")}), EConvertError) << Fmt;
 }
+
+TEST(CompareStr, OrdersByUnsignedBytesThenLength) {
+  struct Case {
+    std::string_view A;
+    std::string_view B;
+    int Sign;
+  };
+  const Case Cases[] = {
+      {"2.70", "2.6999", 1},     // text, not numbers
+      {"\xE4", "z", 1},          // above 0x7F sorts after ASCII
+      {"\x80", "\x7F", 1},       // no sign on the byte
+      {"4.0", "4.0.9025.0", -1}, // a prefix sorts first
+      {"", "a", -1},
+      {"Z", "a", -1},            // letter case counts
+      {"6.1", "6.1", 0},
+      {"", "", 0},
+      {std::string_view("a\0b", 3), std::string_view("a\0c", 3), -1},
+  };
+  auto SignOf = [](int V) { return (V > 0) - (V < 0); };
+  for (const Case& C : Cases) {
+    EXPECT_EQ(SignOf(CompareStr(C.A, C.B)), C.Sign) << C.A << " vs " << C.B;
+    EXPECT_EQ(SignOf(CompareStr(C.B, C.A)), -C.Sign) << C.B << " vs " << C.A;
+  }
+}
