@@ -23,8 +23,14 @@ std::vector<std::size_t> CharStarts(const std::string& Path, UINT CodePage) {
 
 }  // namespace
 
+bool FitsAnsiFileApi(const std::string& Path) {
+  if (Path.size() < MAX_PATH) return true;
+  ::SetLastError(ERROR_FILENAME_EXCED_RANGE);
+  return false;
+}
+
 bool FileExists(const std::string& FileName) {
-  if (FileName.empty()) return false;
+  if (FileName.empty() || !FitsAnsiFileApi(FileName)) return false;
   DWORD Attributes = ::GetFileAttributesA(FileName.c_str());
   if (Attributes != INVALID_FILE_ATTRIBUTES) return (Attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
   switch (::GetLastError()) {
@@ -49,13 +55,14 @@ std::string IncludeTrailingBackslash(const std::string& Path, UINT CodePage) {
 }
 
 bool DirectoryExists(const std::string& Dir) {
+  if (!FitsAnsiFileApi(Dir)) return false;
   DWORD Attributes = ::GetFileAttributesA(Dir.c_str());
   return !Dir.empty() && Attributes != INVALID_FILE_ATTRIBUTES &&
          (Attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool ForceDirectories(const std::string& Dir, UINT CodePage) {
-  if (Dir.empty()) return false;
+  if (Dir.empty() || !FitsAnsiFileApi(Dir)) return false;
   if (DirectoryExists(Dir)) return true;
   // The folder without trailing separators, and where its parent ends.
   std::vector<std::size_t> Starts = CharStarts(Dir, CodePage);

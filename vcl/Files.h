@@ -7,6 +7,12 @@
 
 namespace vcl {
 
+// Whether the ANSI file functions take Path: Windows refuses one of MAX_PATH
+// characters or more, where Wine cuts it to its length modulo 32768 and
+// reaches another file. The routines here refuse such a path themselves,
+// with ERROR_FILENAME_EXCED_RANGE as the last error.
+bool FitsAnsiFileApi(const std::string& Path);
+
 // True for an existing file; a folder never counts, nor does the empty path.
 bool FileExists(const std::string& FileName);
 

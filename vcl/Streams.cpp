@@ -1,12 +1,15 @@
 #include "vcl/Streams.h"
 
+#include "vcl/Files.h"
+
 namespace vcl {
 
 TFileStream::TFileStream(const std::string& FileName, TFileMode Mode) {
   switch (Mode) {
     case TFileMode::fmCreate:
-      Handle_.Reset(::CreateFileA(FileName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+      if (FitsAnsiFileApi(FileName))
+        Handle_.Reset(::CreateFileA(FileName.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
       if (!Handle_)
         throw EFCreateError(Format("Cannot create file \"%s\". %s",
                                    {FileName, SysErrorMessage(::GetLastError())}));

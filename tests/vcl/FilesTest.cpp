@@ -1,6 +1,11 @@
 #include "vcl/Files.h"
 
+#include "tests/common/Fixtures.h"
+#include "vcl/Streams.h"
+
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 using namespace vcl;
 
@@ -48,4 +53,33 @@ TEST(FileExists, FilesOnlyNeverFolders) {
 
   ::DeleteFileA(File.c_str());
   ::RemoveDirectoryA(Folder.c_str());
+}
+
+// Wine cuts an ANSI path to its length modulo 32768 where Windows refuses
+// it: each name here, so cut, would name the thing beside it.
+TEST(AnsiFilePaths, ALongerPathThanWindowsTakesIsRefusedNotCut) {
+  testing_support::TScratchFolder Folder;
+  char Previous[MAX_PATH] = {};
+  ::GetCurrentDirectoryA(MAX_PATH, Previous);
+  ::SetCurrentDirectoryA(Folder.Path().c_str());
+  std::ofstream(Folder.Path() + "file") << "kept";
+  ::CreateDirectoryA((Folder.Path() + "dir").c_str(), nullptr);
+  auto TooLong = [](const std::string& Name) { return Name + std::string(32768, 'x'); };
+
+  EXPECT_TRUE(FitsAnsiFileApi(std::string(MAX_PATH - 1, 'x')));
+  EXPECT_FALSE(FitsAnsiFileApi(std::string(MAX_PATH, 'x')));
+  EXPECT_FALSE(FileExists(TooLong("file")));
+  EXPECT_FALSE(DirectoryExists(TooLong("dir")));
+  EXPECT_FALSE(ForceDirectories(TooLong("made")));
+  EXPECT_FALSE(DirectoryExists(Folder.Path() + "made"));
+  try {
+    TFileStream Stream(TooLong("file"), TFileMode::fmCreate);
+    ADD_FAILURE() << "created";
+  } catch (const EFCreateError& E) {
+    EXPECT_NE(E.Message.find(SysErrorMessage(ERROR_FILENAME_EXCED_RANGE)), std::string::npos);
+  }
+  std::string Kept;
+  std::ifstream(Folder.Path() + "file") >> Kept;
+  EXPECT_EQ(Kept, "kept") << "not truncated";
+  ::SetCurrentDirectoryA(Previous);
 }
