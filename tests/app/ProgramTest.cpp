@@ -150,3 +150,40 @@ TEST_F(ProgramTest, ReportsATempFolderItCannotCreateThenFillsTheReaderRow) {
   ClickCloseBox(Window);
   EXPECT_EQ(Program.WaitForExit(), 0u);
 }
+
+TEST_F(ProgramTest, TwoInstancesStartedAtOnceBothFinishAndDifferAtMostInTheReaderRow) {
+  // Both ask the shell through a temporary file of one fixed name: an
+  // instance that cannot create it while the other holds it cannot check the
+  // Reader. Which one loses the race, if either, is up to the scheduler;
+  // with a third party holding the file, both lose.
+  const std::string TempFile = WindowsTemp() + "~Tmp~pdf.pdf";
+  const TRow Lost{Captions()[0], "Okänt fel", NotChecked};
+  for (const bool Held : {false, true}) {
+    const char* Case = Held ? "file held by another" : "racing";
+    HANDLE Holder = INVALID_HANDLE_VALUE;
+    if (Held) {
+      Holder = ::CreateFileA(TempFile.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+      ASSERT_NE(Holder, INVALID_HANDLE_VALUE);
+    }
+    TProgram First(ProgramPath());
+    TProgram Second(ProgramPath());
+    for (const TProgram* Program : {&First, &Second}) {
+      HWND Window = Program->WaitForWindow(Title);
+      ASSERT_NE(Window, nullptr) << Case;
+      Program->WaitForIdle();
+      std::vector<TRow> Shown = Rows(*Program, ListOf(Window));
+      if (Held)
+        EXPECT_EQ(Shown[0], Lost) << Case;
+      else
+        EXPECT_TRUE(Shown[0] == Expected()[0] || Shown[0] == Lost) << Case << ": " << Shown[0].Version;
+      for (int I = 1; I < 7; ++I) EXPECT_EQ(Shown[I], Expected()[I]) << Case << ", row " << I;
+      ClickCloseBox(Window);
+    }
+    EXPECT_EQ(First.WaitForExit(), 0u) << Case;
+    EXPECT_EQ(Second.WaitForExit(), 0u) << Case;
+    if (Held) ::CloseHandle(Holder);
+    // The holder's file, or none: the winner deleted its own.
+    EXPECT_EQ(::DeleteFileA(TempFile.c_str()) != 0, Held) << Case;
+  }
+}
