@@ -33,9 +33,8 @@ std::string GetFileVersionString(const std::string& FileName) {
 }
 
 std::string GetSystemFolder() {
-  const UINT Length = ::GetSystemDirectoryA(nullptr, 0);
-  if (Length == 0) return {};
-  std::string Folder(Length, '\0');
-  ::GetSystemDirectoryA(Folder.data(), Length);
-  return Folder.substr(0, Folder.find('\0'));
+  char Folder[MAX_PATH];
+  const UINT Length = ::GetSystemDirectoryA(Folder, MAX_PATH);
+  if (Length == 0 || Length >= MAX_PATH) return {};
+  return std::string(Folder, Length);
 }

@@ -80,21 +80,29 @@ bool TRegistry::ValueExists(const std::string& Name) const {
 }
 
 std::string TRegistry::ReadString(const std::string& Name) const {
-  DWORD Type = 0, Size = 0;
-  if (::RegQueryValueExA(CurrentKey_.Get(), Name.c_str(), nullptr, &Type, nullptr, &Size) !=
-          ERROR_SUCCESS ||
-      Size == 0)
-    return {};
-  std::vector<char> Data(Size);
-  if (::RegQueryValueExA(CurrentKey_.Get(), Name.c_str(), nullptr, &Type,
-                         reinterpret_cast<BYTE*>(Data.data()), &Size) != ERROR_SUCCESS)
-    RaiseRegistryError(GetDataFailed, Name);
+  // Most texts fit the buffer on the stack, so that one query reads them; a
+  // longer one is read again into a buffer of the size that query answered.
+  DWORD Type = 0;
+  char Small[256];
+  std::vector<char> Large;
+  char* Data = Small;
+  DWORD Size = sizeof(Small);
+  LONG Rc = ::RegQueryValueExA(CurrentKey_.Get(), Name.c_str(), nullptr, &Type,
+                               reinterpret_cast<BYTE*>(Data), &Size);
+  if (Rc == ERROR_MORE_DATA) {
+    Large.resize(Size);
+    Data = Large.data();
+    Rc = ::RegQueryValueExA(CurrentKey_.Get(), Name.c_str(), nullptr, &Type,
+                            reinterpret_cast<BYTE*>(Data), &Size);
+    if (Rc != ERROR_SUCCESS) RaiseRegistryError(GetDataFailed, Name);
+  }
+  if (Rc != ERROR_SUCCESS || Size == 0) return {};
   if (Type != REG_SZ && Type != REG_EXPAND_SZ) RaiseRegistryError(InvalidDataType, Name);
   // The stored text need not end in a NUL: never look past what was read.
-  std::size_t Length = std::min<std::size_t>(Size, Data.size());
-  const void* Nul = std::memchr(Data.data(), '\0', Length);
-  if (Nul) Length = static_cast<const char*>(Nul) - Data.data();
-  return std::string(Data.data(), Length);
+  std::size_t Length = std::min<std::size_t>(Size, Data == Small ? sizeof(Small) : Large.size());
+  const void* Nul = std::memchr(Data, '\0', Length);
+  if (Nul) Length = static_cast<const char*>(Nul) - Data;
+  return std::string(Data, Length);
 }
 
 int TRegistry::ReadInteger(const std::string& Name) const {
