@@ -64,8 +64,9 @@ TListView::TListView(TCustomControl* Parent, const TParams& Params)
     Entry.pszText = const_cast<char*>(Item.Caption().c_str());
     if (::SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&Entry)) < 0)
       RaiseLastOSError("LVM_INSERTITEMA");
+    // A new row's cells are empty already.
     for (std::size_t I = 0; I < Row.SubItems.size(); ++I)
-      SetCellText(Index, static_cast<int>(I) + 1, Row.SubItems[I]);
+      if (!Row.SubItems[I].empty()) SetCellText(Index, static_cast<int>(I) + 1, Row.SubItems[I]);
   }
 }
 
