@@ -4,6 +4,8 @@
 
 #include "tests/app/AppTest.h"
 
+#include "tests/common/Outcome.h"
+
 #include "probes/QorAdobeReaderVersion.h"
 #include "probes/QorDacVersion.h"
 #include "probes/QorJreVersion.h"
@@ -15,7 +17,6 @@
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <type_traits>
 
 using namespace app_test;
 using namespace testing_support;
@@ -122,22 +123,6 @@ std::string Invalid(const std::string& Name) {
 std::string Failed(const std::string& Name) {
   std::string Message = "ERegistryException:Failed to get data for '";
   return Message += Name + "'";
-}
-
-// "value:<text>", "true"/"false", or the registry error's message.
-template <class F>
-std::string Outcome(F Read) {
-  try {
-    auto Result = Read();
-    if constexpr (std::is_same_v<decltype(Result), bool>)
-      return Result ? "true" : "false";
-    else if constexpr (std::is_same_v<decltype(Result), int>)
-      return "value:" + std::to_string(Result);
-    else
-      return Shorten("value:" + Result);
-  } catch (const vcl::ERegistryException& E) {
-    return Shorten("ERegistryException:" + E.Message);
-  }
 }
 
 const char* const SettingsKey = "Software\\RurerididuTest\\Hostile";
@@ -355,7 +340,7 @@ TEST_F(HostileRegistryTest, EveryValueReadOfEveryTypeAnswersOrRaisesAndIsNeverAp
       Prepare();
       SetValue(R.Root, R.Key, R.Value, Shape.Make(R.Stored), R.View);
 
-      EXPECT_EQ(R.Read(), R.Answers.at(Meaning)) << Cell;
+      EXPECT_EQ(Shorten(R.Read()), R.Answers.at(Meaning)) << Cell;
       if (R.Row < 0) continue;
 
       const TShown& Shown = R.Window.at(Meaning);

@@ -4,6 +4,7 @@
 
 #include "tests/common/Fixtures.h"
 #include "tests/common/Machine.h"
+#include "tests/common/Outcome.h"
 #include "tests/common/RegistryBackup.h"
 #include "tests/common/RegistryFixture.h"
 #include "vcl/Registry.h"
@@ -13,7 +14,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 namespace probe_test {
@@ -41,20 +41,6 @@ private:
                                                PdfClassKey};
   std::vector<std::unique_ptr<testing_support::TKeyBackup>> Backups_;
 };
-
-// "value:<text>", "true"/"false", or the registry error's message.
-template <class F>
-std::string Outcome(F Probe) {
-  try {
-    auto Result = Probe();
-    if constexpr (std::is_same_v<decltype(Result), bool>)
-      return Result ? "true" : "false";
-    else
-      return "value:" + Result;
-  } catch (const vcl::ERegistryException& E) {
-    return "ERegistryException:" + E.Message;
-  }
-}
 
 // One stored form of a probe's value and what the probe then gives; "%s" in
 // Expected stands for the value's name.
